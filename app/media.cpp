@@ -41,7 +41,12 @@ void caricaimmagini() {
     frecc = plat::loadimage("freccina.png");
     example = plat::loadimage("example.png");
     rita = plat::loadimage("rita.png");
-    for (int i = 0; i < maxtag; i++) tgaimm[i] = plat::loadimage("f" + std::to_string(i) + ".png");
+    for (int i = 0; i < maxtag; i++) {
+        std::string nome = "f";
+        nome += std::to_string(i);
+        nome += ".png";
+        tgaimm[i] = plat::loadimage(nome);
+    }
 }
 
 }  // namespace nubo

@@ -33,6 +33,7 @@ std::vector<Call>& calls();
 std::vector<Call> callsof(const std::string& op);
 void clearcalls();
 int windowopens();  // how many times openwindow ran
+std::string title();  // the window title set last
 int windowheight();
 
 // Window: the widest window the "screen" gives.

@@ -91,6 +91,7 @@ std::vector<Call> callsof(const std::string& op) {
 }
 void clearcalls() { s.calls.clear(); }
 int windowopens() { return s.windowopens; }
+std::string title() { return s.title; }
 int windowheight() { return s.height; }
 void setscreenwidth(int width) { s.screenwidth = width; }
 void setmouse(int x, int y) {
