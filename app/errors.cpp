@@ -5,7 +5,10 @@
 namespace nubo {
 
 void mostraerrore(const std::string& codice, const std::string& spiegazione) {
-    plat::errorline("nubo: " + codice + ": " + spiegazione);
+    std::string riga = "nubo: " + codice + ": " + spiegazione;
+    for (char& c : riga)
+        if (c == '\\') c = '/';  // paths as they are on disk
+    plat::errorline(riga);
     plat::drawtext(codice, 20, 20);
     plat::showframe(true);
     plat::sleepms(2000);

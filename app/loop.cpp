@@ -69,6 +69,7 @@ void leggimarcatori() {
 }
 
 void startup() {
+    resetall();
     plat::startservices();
     caricafont();
     plat::openclipboard();

@@ -4,8 +4,8 @@
 
 namespace nubo {
 
-// Start-up in its fixed order: resources, fonts, clipboard, texts, sounds, title, data folder,
-// images, marker files, window, palette, today, sheet 1.
+// Start-up in its fixed order, from every variable at its start-up value: resources, fonts,
+// clipboard, texts, sounds, title, data folder, images, marker files, window, palette, today, sheet 1.
 void startup();
 // One pass of the frame loop: board or editor, overlays, show, poll, sleep.
 void frame();

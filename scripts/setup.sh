@@ -46,7 +46,7 @@ test)
   grep -E "stat::number_of_executed_units" build-fuzz/fuzz.log || true
   # The tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
   cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DNUBO_SANITIZE=ON -DNUBO_BENCH=OFF >/dev/null
-  cmake --build build-asan -j"$jobs" --target nubo_tests
+  cmake --build build-asan -j"$jobs" --target nubo_tests platform_sdl_tests
   ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build-asan -L unit --output-on-failure -j"$jobs"
   # The real build: unit and frame tests, then the real program under Xvfb.
   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
