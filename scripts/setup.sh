@@ -41,7 +41,7 @@ test)
     -DNUBO_SANITIZE=ON -DNUBO_TESTS=OFF -DNUBO_BENCH=OFF >/dev/null
   cmake --build build-fuzz -j"$jobs" --target nubo_fuzz_sheetfile
   mkdir -p build-fuzz/corpus
-  build-fuzz/nubo_fuzz_sheetfile -max_total_time="${NUBO_FUZZ_SECONDS:-30}" -max_len=4096 \
+  build-fuzz/fuzz/nubo_fuzz_sheetfile -max_total_time="${NUBO_FUZZ_SECONDS:-30}" -max_len=4096 \
     -print_final_stats=1 build-fuzz/corpus 2>build-fuzz/fuzz.log || { tail -40 build-fuzz/fuzz.log; exit 1; }
   grep -E "stat::number_of_executed_units" build-fuzz/fuzz.log || true
   # The tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
