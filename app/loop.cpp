@@ -5,7 +5,10 @@
 #include "app/media.h"
 #include "app/platform.h"
 #include "app/state.h"
+#include "board/board.h"
 #include "board/palette.h"
+#include "board/visible.h"
+#include "interaction/menu.h"
 #include "schedule/days.h"
 #include "schedule/items.h"
 #include "schedule/sheetfiles.h"
@@ -100,12 +103,13 @@ void startup() {
     giorno = giornoattuale;
     meseegiorno(giorno);
     caricadatabase(numerodatabase);
+    refresh();
 }
 
 void frame() {
     mox = plat::mousex();
     moy = plat::mousey();
-    if (!finestrainserimento) plat::clearframe();
+    if (!finestrainserimento) disegnatabellone();
     lampeggia();
     plat::showframe(false);
     plat::pollsystem();
@@ -130,6 +134,9 @@ void resetall() {
     indice = indicet = 0;
     resetsheetfiles();
     resetpalette();
+    resetvisible();
+    resetboard();
+    resetmenu();
     for (std::string& t : lingua) t.clear();
 }
 

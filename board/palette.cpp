@@ -2,10 +2,12 @@
 
 #include "app/platform.h"
 #include "app/state.h"
+#include "board/visible.h"
 
 namespace nubo {
 
 float r[slotpalette], g[slotpalette], b[slotpalette];
+float light;
 
 namespace {
 
@@ -38,8 +40,32 @@ void settacolori() {
         plat::setclearcolour(150, 150, 150);
 }
 
+void settacolore(int entry) {
+    const int c = colore[entry];
+    if (c < 1 || c > 10) return;
+    const int t = entry % 7;
+    // Channels of the slot times the brightness, truncated; the tint may leave 0..255 and the
+    // drawing colour clamps it.
+    int rr = static_cast<int>(r[c] * light), gg = static_cast<int>(g[c] * light), bb = static_cast<int>(b[c] * light);
+    switch (c) {
+        case 1: rr += 7 * t, gg += 7 * t; break;
+        case 2: bb += 7 * t; break;
+        case 4: rr += 7 * t; break;
+        case 6: gg += 7 * t; break;
+        case 7: rr += 5 * t, gg += 5 * t, bb += 5 * t; break;
+        case 3: case 5: case 8: case 9: rr -= 3 * t, gg -= 3 * t, bb -= 3 * t; break;
+        default: break;
+    }
+    plat::setcolour(rr, gg, bb);
+}
+
+void colorepalette(int slot) {
+    plat::setcolour(static_cast<int>(r[slot]), static_cast<int>(g[slot]), static_cast<int>(b[slot]));
+}
+
 void resetpalette() {
     for (int i = 0; i < slotpalette; i++) r[i] = g[i] = b[i] = 0;
+    light = 1.0f;
 }
 
 }  // namespace nubo

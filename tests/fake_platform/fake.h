@@ -32,6 +32,7 @@ std::string root();  // the user application-support folder of this test
 std::vector<Call>& calls();
 std::vector<Call> callsof(const std::string& op);
 void clearcalls();
+void setrecording(bool on);  // off: draw calls are not kept (benchmarks count allocations)
 int windowopens();  // how many times openwindow ran
 std::string title();  // the window title set last
 int windowheight();

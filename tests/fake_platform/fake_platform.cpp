@@ -35,11 +35,13 @@ struct State {
     std::map<std::string, std::optional<std::string>> http;
     int killafter = -1, changes = 0;
     std::string failpart;
+    bool recording = true;
 };
 
 State s;
 
 void record(const std::string& op, float x, float y, float w = 0, float h = 0, const std::string& what = "") {
+    if (!s.recording) return;
     fake::Call c = s.pen;
     c.op = op;
     c.x = x;
@@ -90,6 +92,7 @@ std::vector<Call> callsof(const std::string& op) {
     return out;
 }
 void clearcalls() { s.calls.clear(); }
+void setrecording(bool on) { s.recording = on; }
 int windowopens() { return s.windowopens; }
 std::string title() { return s.title; }
 int windowheight() { return s.height; }
@@ -165,7 +168,7 @@ void clearframe() {
 }
 void showframe(bool waitvblank) {
     record("show", 0, 0);
-    s.calls.back().waitvblank = waitvblank;
+    if (s.recording) s.calls.back().waitvblank = waitvblank;
 }
 void setcolour(int r, int g, int b) {
     s.pen.r = clamp255(r);
