@@ -9,6 +9,9 @@
 #include "board/palette.h"
 #include "board/visible.h"
 #include "interaction/menu.h"
+#include "interaction/navigation.h"
+#include "interaction/overlays.h"
+#include "interaction/settings.h"
 #include "schedule/days.h"
 #include "schedule/items.h"
 #include "schedule/sheetfiles.h"
@@ -29,14 +32,6 @@ void aprifinestra() {
     }
     maxoriz = schermox / 100;
     maxverticale = schermoy / 48;
-}
-
-// Blink phase for cursors and the settings icon: flips every 400 ms.
-void lampeggia() {
-    if (plat::millisecs() > attesa) {
-        lampeggio = -lampeggio;
-        attesa = plat::millisecs() + 400;
-    }
 }
 
 }  // namespace
@@ -109,8 +104,12 @@ void startup() {
 void frame() {
     mox = plat::mousex();
     moy = plat::mousey();
-    if (!finestrainserimento) disegnatabellone();
-    lampeggia();
+    if (!finestrainserimento) {
+        disegnatabellone();
+        disegnamenu();
+        inputtabellone();
+    }
+    disegnaoverlay();
     plat::showframe(false);
     plat::pollsystem();
     plat::sleepms(attesaf);
@@ -137,6 +136,8 @@ void resetall() {
     resetvisible();
     resetboard();
     resetmenu();
+    resetnavigation();
+    resetsettings();
     for (std::string& t : lingua) t.clear();
 }
 
