@@ -108,10 +108,21 @@ bool scrivifile(const std::string& file, std::string (*linea)(int), const std::v
     return plat::closestream(s) && ok;
 }
 
-// Puts a fully written ".new" file in place of the sheet file, the old one becoming its backup.
+// Replaces `file + ending` by a copy of `file`, never leaving it missing or half written;
+// false when the copy could not be made (the old one then stays).
+bool copiasicura(const std::string& file, const std::string& ending) {
+    if (plat::filetype(file) == 0) return true;
+    if (plat::copyfile(file, file + ending + ".new") && plat::renamefile(file + ending + ".new", file + ending))
+        return true;
+    plat::deletefile(file + ending + ".new");
+    return false;
+}
+
+// Puts a fully written ".new" file in place of the sheet file, whose contents become its backup
+// first. The sheet file is never missing: the rename replaces it in one step.
 void prendinuovo(const std::string& file) {
     if (plat::filetype(file + ".new") == 0) return;
-    if (plat::filetype(file) != 0) plat::renamefile(file, file + ".backup");
+    copiasicura(file, ".backup");
     plat::renamefile(file + ".new", file);
 }
 
@@ -129,17 +140,9 @@ void completasalvataggio(int n) {
         for (const std::string& f : {dati + ".new", testi + ".new"})
             if (plat::filetype(f) != 0) plat::deletefile(f);
     }
-    for (const std::string& f : {dati + ".oldbackup.new", testi + ".oldbackup.new"})
+    for (const std::string& f : {dati + ".backup.new", testi + ".backup.new", dati + ".oldbackup.new",
+                                 testi + ".oldbackup.new"})
         if (plat::filetype(f) != 0) plat::deletefile(f);
-}
-
-// Refreshes one older backup from the current sheet file without ever deleting it first.
-void aggiornavecchio(const std::string& file) {
-    if (plat::filetype(file) == 0) return;
-    if (plat::copyfile(file, file + ".oldbackup.new"))
-        plat::renamefile(file + ".oldbackup.new", file + ".oldbackup");
-    else
-        plat::deletefile(file + ".oldbackup.new");
 }
 
 }  // namespace
@@ -213,14 +216,14 @@ void salvadatabase() {
     }
 
     if (vecchio) {
-        aggiornavecchio(dati);
-        aggiornavecchio(testi);
+        copiasicura(dati, ".oldbackup");
+        copiasicura(testi, ".oldbackup");
     }
-    if (plat::filetype(dati) != 0) plat::renamefile(dati, dati + ".backup");
-    if (plat::filetype(testi) != 0) plat::renamefile(testi, testi + ".backup");
+    const bool copiadati = copiasicura(dati, ".backup");
+    const bool copiatesti = copiasicura(testi, ".backup");
     plat::sleepms(300);
-    if (plat::filetype(dati) != 0) mostraerrore("ERRORE 001", nomedati(n) + " could not be moved to its backup");
-    if (plat::filetype(testi) != 0) mostraerrore("ERRORE 002", nometesti(n) + " could not be moved to its backup");
+    if (!copiadati) mostraerrore("ERRORE 001", "no backup of " + nomedati(n) + " could be made");
+    if (!copiatesti) mostraerrore("ERRORE 002", "no backup of " + nometesti(n) + " could be made");
 
     const bool fatto = plat::renamefile(dati + ".new", dati) && plat::renamefile(testi + ".new", testi);
     plat::syncfolder(path);

@@ -2,10 +2,11 @@
 // file (days, row, state, link, icon, phone line) and a text file (the five description lines),
 // one line per item with "|" between fields and CR LF after every line.
 //
-// A save never leaves a moment in which the last saved pair is lost: the new pair is written in
-// full to ".new" files and flushed, a commit mark is made, and only then are the old files moved
-// to ".backup" and the new ones put in their place. A load finishes a save that was cut off after
-// its commit mark, and drops the ".new" files of one cut off before it.
+// A save never leaves a moment in which the last saved pair is lost or a sheet file is missing:
+// the new pair is written in full to ".new" files and flushed, a commit mark is made, the current
+// files are copied to their backups, and only then does each new file replace its sheet file in
+// one rename. A load finishes a save that was cut off after its commit mark, and drops the ".new"
+// files of one cut off before it.
 #pragma once
 
 #include <string>

@@ -205,11 +205,11 @@ TEST_F(Sheet, AFullTableRefusesAnAppendAndSaysSo) {
     EXPECT_FALSE(righeinpiu());
 }
 
-TEST_F(Sheet, AStillPresentFileAfterTheMoveIsReportedAndReplaced) {
+TEST_F(Sheet, ABackupThatCannotBeMadeIsReportedAndTheSaveGoesOn) {
     settable(first);
     salvadatabase();
     settable(second);
-    fake::failwritesto("data11.sch\n");  // the data file refuses to move to its backup
+    fake::failwritesto("data11.sch.backup");  // no room for the data file's backup
     fake::clearcalls();
     salvadatabase();
     fake::failwritesto("");
