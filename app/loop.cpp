@@ -8,6 +8,7 @@
 #include "board/board.h"
 #include "board/palette.h"
 #include "board/visible.h"
+#include "editor/editor.h"
 #include "interaction/menu.h"
 #include "interaction/navigation.h"
 #include "interaction/overlays.h"
@@ -108,6 +109,8 @@ void frame() {
         disegnatabellone();
         disegnamenu();
         inputtabellone();
+    } else {
+        finestraeditor();
     }
     disegnaoverlay();
     plat::showframe(false);
@@ -138,6 +141,7 @@ void resetall() {
     resetmenu();
     resetnavigation();
     resetsettings();
+    reseteditor();
     for (std::string& t : lingua) t.clear();
 }
 

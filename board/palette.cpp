@@ -60,6 +60,7 @@ void settacolore(int entry) {
 }
 
 void colorepalette(int slot) {
+    if (slot < 1 || slot >= slotpalette) return;
     plat::setcolour(static_cast<int>(r[slot]), static_cast<int>(g[slot]), static_cast<int>(b[slot]));
 }
 

@@ -15,7 +15,8 @@ void settacolori();
 // Drawing colour of visible entry `entry`: its class's slot times `light`, tinted by the entry's
 // position in the table (entry mod 7). A class outside 1..10 leaves the colour as it was.
 void settacolore(int entry);
-// Drawing colour of a palette slot as it is, without brightness or tint.
+// Drawing colour of a palette slot as it is, without brightness or tint; a slot outside 1..14
+// leaves the colour as it was.
 void colorepalette(int slot);
 
 void resetpalette();

@@ -7,6 +7,7 @@
 #include "app/state.h"
 #include "board/board.h"
 #include "board/visible.h"
+#include "editor/editor.h"
 #include "interaction/settings.h"
 #include "schedule/days.h"
 #include "schedule/items.h"
@@ -114,7 +115,15 @@ void comandomenu() {
     }
     plat::playsound(tick);
     chiudimenu();
-    if (k == 5) {
+    if (k == 1) {
+        aprinuovo();
+    } else if (k == 2) {
+        aprimodifica();
+    } else if (k == 3) {
+        apriconcludi();
+    } else if (k == 4) {
+        aprilinkato();
+    } else if (k == 5) {
         spostamento = 1;
         indicespostamento = visui[selezione];
     } else if (k == 6) {
