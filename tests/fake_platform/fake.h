@@ -49,7 +49,8 @@ void movewheel(int steps);
 void presskey(int code);            // a hit, held until releasekey
 void releasekey(int code);
 void hitkey(int code);              // a hit without a hold
-void type(const std::string& codes);
+void type(const std::string& codes);  // one typed character per byte
+void typecode(int code);              // any character code, e.g. 8364 for the euro sign
 void requestquit();
 
 // Clock, chance, date.

@@ -117,6 +117,7 @@ void hitkey(int code) { s.keyhits.insert(code); }
 void type(const std::string& codes) {
     for (unsigned char c : codes) s.typed.push_back(c);
 }
+void typecode(int code) { s.typed.push_back(code); }
 void requestquit() { s.quit = true; }
 void advance(int ms) { s.clock += ms; }
 int now() { return s.clock; }
