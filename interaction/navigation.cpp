@@ -8,6 +8,7 @@
 #include "board/board.h"
 #include "board/visible.h"
 #include "interaction/menu.h"
+#include "interaction/settings.h"
 #include "schedule/days.h"
 #include "schedule/items.h"
 #include "schedule/sheetfiles.h"
@@ -113,7 +114,9 @@ void inputtabellone() {
     if (plat::mousehit(1)) {
         onexample = 0;
         if (spostamento == 1) posaspostamento();
+        clickpannello();
         colpiscimenu();
+        clickicona();
         bottonecasa();
         ingrandisci();
         comandomenu();

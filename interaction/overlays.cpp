@@ -32,6 +32,7 @@ void disegnaoverlay() {
         plat::drawimage(move, static_cast<float>(mox - dx / 2), static_cast<float>(moy - dy / 2));
     }
     lampeggia();
+    if (settings == 1) disegnapannello();
     if (casa == 1) {
         plat::setcolour(255, 255, 255);
         plat::drawimage(home, static_cast<float>(schermox / 2 - 22), static_cast<float>(schermoy - 47));

@@ -1,7 +1,9 @@
 // nubo_resgen: draws the program's 29 images and synthesises its 3 sounds into one folder,
+// with the application icon that is installed beside the program,
 // at build time, so that no picture or sound is kept as a binary in the sources.
 //
 // usage: nubo_resgen OUTPUT_FOLDER CAPTION_FONT
+#include "appicon.h"
 #include "buttons.h"
 #include "icons.h"
 #include "pictures.h"
@@ -77,6 +79,7 @@ int main(int argc, char** argv)
         ok = writepng(folder + job.name, job.draw(font), job.kind) && ok;
     closecaptionfont(font);
 
+    ok = writepng(folder + "nubo-icon.png", drawappicon(), PngKind::rgba) && ok;
     ok = writewav(folder + "suono1.wav", synthclick()) && ok;
     ok = writewav(folder + "suono2.wav", synthconfirm()) && ok;
     ok = writewav(folder + "suono3.wav", synthleave()) && ok;

@@ -68,7 +68,8 @@ std::vector<std::string>& openedaddresses();
 std::vector<std::string>& consolelines();
 std::vector<std::string>& errorlines();
 
-// HTTP: body answered for host + path, or no answer (connection fails) when not set.
+// HTTP: body answered for host + path, or no answer (connection fails) when not set. An empty
+// host answers for any host.
 void sethttp(const std::string& host, const std::string& path, std::optional<std::string> body);
 std::vector<std::string>& httprequests();
 

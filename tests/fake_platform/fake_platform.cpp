@@ -298,6 +298,7 @@ bool closestream(Stream stream) {
 Stream httpget(const std::string& host, const std::string& path) {
     s.requests.push_back(host + path);
     auto it = s.http.find(host + path);
+    if (it == s.http.end()) it = s.http.find(path);
     if (it == s.http.end() || !it->second) return Stream{};
     return Stream{posixfiles::openmemory(*it->second)};
 }
