@@ -30,7 +30,8 @@ install_missing() {
 case "$mode" in
 run)
   install_missing "${build_packages[@]}"
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DNUBO_TESTS=OFF -DNUBO_BENCH=OFF >/dev/null
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DNUBO_TESTS=OFF -DNUBO_BENCH=OFF \
+    -UNUBO_UPDATE_HOST -UNUBO_HOME_PAGE >/dev/null
   cmake --build build -j"$jobs" --target nubo
   exec build/nubo
   ;;
@@ -48,8 +49,10 @@ test)
   cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DNUBO_SANITIZE=ON -DNUBO_BENCH=OFF >/dev/null
   cmake --build build-asan -j"$jobs" --target nubo_tests platform_sdl_tests
   ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build-asan -L unit --output-on-failure -j"$jobs"
-  # The real build: unit and frame tests, then the real program under Xvfb.
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  # The real build: unit and frame tests, then the real program under Xvfb, its update check
+  # pointed at a server the test runs on this machine.
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUBO_UPDATE_HOST=127.0.0.1:18308 \
+    -DNUBO_HOME_PAGE=http://127.0.0.1:18308/nubo/ >/dev/null
   cmake --build build -j"$jobs"
   ctest --test-dir build --output-on-failure -j"$jobs"
   ;;
