@@ -52,9 +52,14 @@ class Sheet : public Nubo {
 protected:
     void SetUp() override {
         Nubo::SetUp();
+        freshfolder();
+        numerodatabase = 1;
+    }
+    // A new machine with an empty data folder, the table untouched.
+    void freshfolder() {
+        fake::reset();
         makefolder();
         path = fake::root() + "\\Nubo-data";
-        numerodatabase = 1;
     }
     // Empties the table and loads sheet n, as a restart or a sheet switch does.
     void reload(int n = 1) {

@@ -66,9 +66,7 @@ TEST_F(Sheet, AKillAtAnyStepOfASaveLosesNothing) {
 
     for (int k = 0; k <= steps; k++) {
         SCOPED_TRACE("killed after change " + std::to_string(k));
-        fake::reset();
-        makefolder();
-        path = fake::root() + "\\Nubo-data";
+        freshfolder();
         settable(first);
         salvadatabase();
         settable(second);
@@ -96,9 +94,7 @@ TEST_F(Sheet, AKillDuringTheFirstSaveOfASheetLeavesItLoadable) {
     const int steps = fake::filechanges() - start;
     for (int k = 0; k <= steps; k++) {
         SCOPED_TRACE(k);
-        fake::reset();
-        makefolder();
-        path = fake::root() + "\\Nubo-data";
+        freshfolder();
         settable(second);
         fake::killfilechangesafter(k);
         salvadatabase();
@@ -124,9 +120,7 @@ TEST_F(Sheet, AFileThatCannotBeWrittenIsReportedAndTheSavedPairStays) {
     };
     for (const WriteFault& c : cases) {
         SCOPED_TRACE(c.name);
-        fake::reset();
-        makefolder();
-        path = fake::root() + "\\Nubo-data";
+        freshfolder();
         settable(first);
         salvadatabase();
         settable(second);

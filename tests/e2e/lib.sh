@@ -83,6 +83,16 @@ _e2e_in_time() { local t=${EPOCHREALTIME/./}; ((t < E2E_DEADLINE)); }
 
 # ---- set-up and clean-up -----------------------------------------------------------------------
 
+# e2e_binary PATH: the nubo binary a test was given, as an absolute path in NUBO.
+e2e_binary() {
+    [ -n "${1:-}" ] || { echo "usage: ${0##*/} PATH_TO_NUBO"; exit 2; }
+    [ -x "$1" ] || { echo "FAIL: $1 is not an executable file"; exit 1; }
+    NUBO=$(realpath "$1")
+}
+
+# e2e_today: today's day number as Nubo counts days (day 0 is Sunday 31 December 2017).
+e2e_today() { echo $(( ($(date -u -d "$(date +%F)" +%s) - $(date -u -d 2017-12-31 +%s)) / 86400 )); }
+
 # Starts a private Xvfb (1920x1080x24, larger than any Nubo window) and points every per-user
 # folder into a fresh work folder, so no test sees the machine's or another test's files.
 e2e_init() {

@@ -2,14 +2,12 @@
 # The board as a user first sees it: a prepared sheet 1 of items around today is drawn with its
 # top bar, weekend and today columns and coloured boxes, in the dark and the light theme.
 # Usage: test_board.sh PATH_TO_NUBO
-NUBO=${1:?usage: test_board.sh PATH_TO_NUBO}
-[ -x "$NUBO" ] || { echo "FAIL: $NUBO is not an executable file"; exit 1; }
-NUBO=$(realpath "$NUBO")
 source "$(dirname "$0")/lib.sh"
+e2e_binary "${1:-}"
 e2e_init
 
 # Today's day number (day 0 is Sunday 31 December 2017) and weekday, as Nubo computes them.
-T=$(( ($(date -u -d "$(date +%F)" +%s) - $(date -u -d 2017-12-31 +%s)) / 86400 ))
+T=$(e2e_today)
 first=$((T - 6))
 weekend=
 for k in 0 1 2 3 4 5 7 8 9 10 11; do

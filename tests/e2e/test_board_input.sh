@@ -3,13 +3,11 @@
 # its menu, MOVE and a click put the box on another day (and the sheet file says so), COPY puts an
 # item's text on the clipboard, F2 shows the empty sheet 2 with its example note and label.
 # Usage: test_board_input.sh PATH_TO_NUBO
-NUBO=${1:?usage: test_board_input.sh PATH_TO_NUBO}
-[ -x "$NUBO" ] || { echo "FAIL: $NUBO is not an executable file"; exit 1; }
-NUBO=$(realpath "$NUBO")
 source "$(dirname "$0")/lib.sh"
+e2e_binary "${1:-}"
 e2e_init
 
-T=$(( ($(date -u -d "$(date +%F)" +%s) - $(date -u -d 2017-12-31 +%s)) / 86400 ))
+T=$(e2e_today)
 TODAY="170 170 140"
 
 e2e_new_data

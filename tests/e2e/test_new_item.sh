@@ -2,13 +2,11 @@
 # The road of one new item: a right click on free board space, ADD, typing a description (with a
 # Latin-1 letter) and a phone line, CONTINUE; the box is on the board and in the sheet files.
 # Usage: test_new_item.sh PATH_TO_NUBO
-NUBO=${1:?usage: test_new_item.sh PATH_TO_NUBO}
-[ -x "$NUBO" ] || { echo "FAIL: $NUBO is not an executable file"; exit 1; }
-NUBO=$(realpath "$NUBO")
 source "$(dirname "$0")/lib.sh"
+e2e_binary "${1:-}"
 e2e_init
 
-T=$(( ($(date -u -d "$(date +%F)" +%s) - $(date -u -d 2017-12-31 +%s)) / 86400 ))
+T=$(e2e_today)
 
 e2e_new_data
 e2e_start new_item "$NUBO"

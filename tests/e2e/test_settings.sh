@@ -2,10 +2,8 @@
 # The settings panel as a user meets it: the icon opens the panel, its first row switches to the
 # light theme at once and leaves the "light" marker, and the next start is light again.
 # Usage: test_settings.sh PATH_TO_NUBO
-NUBO=${1:?usage: test_settings.sh PATH_TO_NUBO}
-[ -x "$NUBO" ] || { echo "FAIL: $NUBO is not an executable file"; exit 1; }
-NUBO=$(realpath "$NUBO")
 source "$(dirname "$0")/lib.sh"
+e2e_binary "${1:-}"
 e2e_init
 
 # The clear colour shows at some column centre (most of the twelve are plain weekdays).

@@ -3,10 +3,8 @@
 # sheet 1 when the window is closed; a sheet it loads is written back byte for byte with the
 # previous pair kept as backups; a second copy on the same folder ends without touching it.
 # Usage: test_start_and_save.sh PATH_TO_NUBO
-NUBO=${1:?usage: test_start_and_save.sh PATH_TO_NUBO}
-[ -x "$NUBO" ] || { echo "FAIL: $NUBO is not an executable file"; exit 1; }
-NUBO=$(realpath "$NUBO")
 source "$(dirname "$0")/lib.sh"
+e2e_binary "${1:-}"
 e2e_init
 
 # e2e_close_and_expect_0 PID WIN WHAT: closes the window, Nubo must end with status 0.

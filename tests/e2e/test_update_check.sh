@@ -4,14 +4,12 @@
 # Needs a Nubo built with its update host on this machine (NUBO_UPDATE_HOST=127.0.0.1:PORT, as the
 # test set-up builds it); any other build skips it.
 # Usage: test_update_check.sh PATH_TO_NUBO
-NUBO=${1:?usage: test_update_check.sh PATH_TO_NUBO}
-[ -x "$NUBO" ] || { echo "FAIL: $NUBO is not an executable file"; exit 1; }
-NUBO=$(realpath "$NUBO")
 case "${NUBO_UPDATE_HOST:-}" in
     127.0.0.1:*) PORT=${NUBO_UPDATE_HOST#127.0.0.1:} ;;
     *) echo "skipped: this build's update host \"${NUBO_UPDATE_HOST:-}\" is not on 127.0.0.1"; exit 77 ;;
 esac
 source "$(dirname "$0")/lib.sh"
+e2e_binary "${1:-}"
 e2e_init
 
 mkdir -p "$E2E_WORK/site"
