@@ -166,7 +166,7 @@ TEST_F(Settings, TheUpdateCheckComparesTheFirstLineWithTheBuild) {
         EXPECT_GE(fake::now() - t, 200);
         EXPECT_EQ(fake::openedaddresses().size(), c.opens ? 1u : 0u);
         if (c.opens) {
-            EXPECT_EQ(fake::openedaddresses()[0], "http://nubo.example.org/");
+            EXPECT_EQ(fake::openedaddresses()[0], NUBO_HOME_PAGE);
         }
         passrecorded();
         EXPECT_EQ(ultimaversione, c.stored);
@@ -185,7 +185,7 @@ TEST_F(Settings, TheUpdateCheckComparesTheFirstLineWithTheBuild) {
             EXPECT_EQ(texts("check for updates").size(), 1u);
         }
     }
-    EXPECT_EQ(fake::httprequests().back(), "nubo.example.org/nuborelease.txt");
+    EXPECT_EQ(fake::httprequests().back(), std::string(NUBO_UPDATE_HOST) + "/nuborelease.txt");
 }
 
 TEST_F(Settings, AFailedCheckKeepsWhatTheRowShowed) {

@@ -1,62 +1,38 @@
-// Keeps two records: the one being collected and the last cleared frame that was rendered. While
-// the program redraws the same board every pass, the new record equals the old one and neither
-// rendering nor swapping is needed. A frame drawn over the last picture (no clear) is always
-// rendered, and makes the picture no longer described by any record.
+// The batch on the GL renderer: one frame keeper whose surfaces are the window's back buffer and
+// the offscreen frame target of gl_objects.
 #include "app/platform_sdl/batch.h"
 
-#include <utility>
-
+#include "app/platform_sdl/frame_keeper.h"
 #include "app/platform_sdl/gl_objects.h"
 
 namespace sdlbackend {
 
 namespace {
 
-FrameRecord pending;
-FrameRecord onscreen;
-bool onscreenknown = false;  // `onscreen` describes the whole frame target
-bool renderedearly = false;  // part of the frame is already in the target
+struct GlSurfaces final : FrameSurfaces {
+    void settarget(int width, int height) override { settargetsize(width, height); }
+    void drawwindow(const FrameRecord& record) override { drawinwindow(record); }
+    void drawtarget(const FrameRecord& record) override { drawintarget(record); }
+    void blittarget(int drawablewidth, int drawableheight) override {
+        showtarget(drawablewidth, drawableheight);
+    }
+};
 
-// A frame this large is rendered in parts; it cannot be compared then.
-constexpr std::size_t kmaxvertices = std::size_t{1} << 20;
+GlSurfaces surfaces;
+FrameKeeper keeper(surfaces);
 
 }  // namespace
 
-void batchresize(int width, int height) {
-    resizetarget(width, height);
-    pending.reset();
-    onscreenknown = false;
-    renderedearly = false;
-}
+void batchresize(int width, int height) { keeper.resize(width, height); }
 
-FrameRecord& batch() { return pending; }
+FrameRecord& batch() { return keeper.collected(); }
 
-void batchclear(Rgba colour) { pending.clear(colour); }
+void batchclear(Rgba colour) { keeper.collected().clear(colour); }
 
-void batchroom() {
-    if (pending.vertices.size() + 4 <= kmaxvertices) return;
-    drawrecord(pending);
-    pending.reset();
-    onscreenknown = false;
-    renderedearly = true;
-}
+void batchroom() { keeper.room(); }
 
-bool batchrender() {
-    bool early = std::exchange(renderedearly, false);
-    if (pending.empty()) return early;
-    if (onscreenknown && pending.samepicture(onscreen)) {
-        pending.reset();
-        return false;
-    }
-    drawrecord(pending);
-    if (pending.cleared) {
-        std::swap(pending, onscreen);
-        onscreenknown = true;
-    } else {
-        onscreenknown = false;
-    }
-    pending.reset();
-    return true;
-}
+bool batchrender() { return keeper.render(); }
+
+void batchpresent(int drawablewidth, int drawableheight) { keeper.present(drawablewidth, drawableheight); }
 
 }  // namespace sdlbackend

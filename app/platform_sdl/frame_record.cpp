@@ -51,6 +51,15 @@ void FrameRecord::addtextured(unsigned texture, float x0, float y0, float x1, fl
     run.vertexcount += 4;
 }
 
+void FrameRecord::append(const FrameRecord& over) {
+    int offset = static_cast<int>(vertices.size());
+    vertices.insert(vertices.end(), over.vertices.begin(), over.vertices.end());
+    for (Run run : over.runs) {
+        run.firstvertex += offset;
+        runs.push_back(run);
+    }
+}
+
 static bool samebytes(const void* a, const void* b, std::size_t n) {
     return n == 0 || std::memcmp(a, b, n) == 0;
 }

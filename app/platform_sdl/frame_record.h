@@ -44,6 +44,10 @@ struct FrameRecord {
     void addtextured(unsigned texture, float x0, float y0, float x1, float y1,
                      float u0, float v0, float u1, float v1, Rgba colour);
 
+    // Adds the quads of a record drawn over this one (which must not start with a clear), so that
+    // this record alone draws both.
+    void append(const FrameRecord& over);
+
     bool samepicture(const FrameRecord& other) const;  // both start with a clear, same content
 };
 

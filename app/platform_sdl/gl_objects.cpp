@@ -1,6 +1,9 @@
-// OpenGL 3.3 core: the program multiplies each vertex colour by its texture sample (or by white for
-// plain quads); the frame target is a framebuffer object with an RGBA8 colour texture, blitted to
-// the window at each shown frame, so that what is drawn stays until the next clear.
+// OpenGL compatibility context with ARB assembly programs rather than GLSL: once it has compiled
+// GLSL, Mesa keeps several megabytes of compiler state (its built-in functions) for the rest of the
+// run, and the assembly path needs none of it. The vertex program turns pixels into clip
+// space; the fragment program multiplies each vertex colour by its texture sample (or by white for
+// plain quads). Frames are drawn into the window's back buffer; the frame target, a framebuffer
+// object with an RGBA8 colour texture blitted to the window, exists only while it is needed.
 #include "app/platform_sdl/gl_objects.h"
 
 #include <GL/glew.h>
@@ -8,42 +11,35 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace sdlbackend {
 
 namespace {
 
-const char* vertexsource = R"(#version 330 core
-layout(location = 0) in vec2 position;
-layout(location = 1) in vec2 texcoord;
-layout(location = 2) in vec4 colour;
-layout(location = 3) in float textured;
-uniform vec2 targetsize;
-out vec2 fragtexcoord;
-out vec4 fragcolour;
-out float fragtextured;
-void main() {
-    fragtexcoord = texcoord;
-    fragcolour = colour;
-    fragtextured = textured;
-    gl_Position = vec4(position.x * 2.0 / targetsize.x - 1.0, 1.0 - position.y * 2.0 / targetsize.y, 0.0, 1.0);
-}
+// local[0] = (2 / width, -2 / height, -1, 1): x * 2 / width - 1 and 1 - y * 2 / height.
+const char* vertexsource = R"(!!ARBvp1.0
+PARAM target = program.local[0];
+MAD result.position.xy, vertex.attrib[0], target, target.zwzw;
+MOV result.position.zw, {0, 0, 0, 1};
+MOV result.texcoord[0], vertex.attrib[1];
+MOV result.color, vertex.attrib[2];
+MOV result.texcoord[1], vertex.attrib[3];
+END
 )";
 
-const char* fragmentsource = R"(#version 330 core
-in vec2 fragtexcoord;
-in vec4 fragcolour;
-in float fragtextured;
-uniform sampler2D picture;
-out vec4 result;
-void main() {
-    result = fragcolour * mix(vec4(1.0), texture(picture, fragtexcoord), fragtextured);
-}
+// texcoord[1].x: 1 for textured quads, 0 for plain ones (the sample is replaced by white).
+const char* fragmentsource = R"(!!ARBfp1.0
+TEMP sample;
+TEX sample, fragment.texcoord[0], texture[0], 2D;
+LRP sample, fragment.texcoord[1].x, sample, {1, 1, 1, 1};
+MUL result.color, fragment.color, sample;
+END
 )";
 
-GLuint program = 0, vao = 0, vbo = 0, ebo = 0, white = 0;
-GLint sizeuniform = -1;
+GLuint programs[2] = {};  // vertex, fragment
+GLuint vbo = 0, ebo = 0, white = 0;
 GLuint framebuffer = 0, targettexture = 0;
 int targetwidth = 0, targetheight = 0;
 std::size_t indexedquads = 0;  // quads the index buffer covers
@@ -54,18 +50,15 @@ std::vector<GLuint> indices;
     std::exit(1);
 }
 
-GLuint compile(GLenum kind, const char* source) {
-    GLuint shader = glCreateShader(kind);
-    glShaderSource(shader, 1, &source, nullptr);
-    glCompileShader(shader);
-    GLint ok = 0;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
-    if (!ok) {
-        char log[1024] = {};
-        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
-        glfailure("shader compilation", log);
-    }
-    return shader;
+void loadprogram(GLenum kind, GLuint id, const char* source) {
+    glBindProgramARB(kind, id);
+    glProgramStringARB(kind, GL_PROGRAM_FORMAT_ASCII_ARB, static_cast<GLsizei>(std::strlen(source)), source);
+    GLint errorat = -1;
+    glGetIntegerv(GL_PROGRAM_ERROR_POSITION_ARB, &errorat);
+    if (errorat != -1)
+        glfailure(kind == GL_VERTEX_PROGRAM_ARB ? "vertex program" : "fragment program",
+                  reinterpret_cast<const char*>(glGetString(GL_PROGRAM_ERROR_STRING_ARB)));
+    glEnable(kind);
 }
 
 // Quads are drawn as two triangles each from a shared index list that grows when a frame holds
@@ -86,29 +79,53 @@ void coverquads(std::size_t quads) {
     std::vector<GLuint>().swap(indices);
 }
 
+// The record into the bound framebuffer, which has the window's size.
+void drawquads(const FrameRecord& record) {
+    glViewport(0, 0, targetwidth, targetheight);
+    if (record.cleared) {
+        const Rgba& c = record.clearcolour;
+        glClearColor(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    if (record.vertices.empty()) return;
+    glProgramLocalParameter4fARB(GL_VERTEX_PROGRAM_ARB, 0, 2.0f / static_cast<float>(targetwidth),
+                                 -2.0f / static_cast<float>(targetheight), -1.0f, 1.0f);
+    coverquads(static_cast<std::size_t>(record.quadcount()));
+    glBindBuffer(GL_ARRAY_BUFFER, vbo);
+    glBufferData(GL_ARRAY_BUFFER, record.vertices.size() * sizeof(Vertex), record.vertices.data(), GL_STREAM_DRAW);
+    for (const Run& run : record.runs) {
+        if (run.vertexcount == 0) continue;
+        glBindTexture(GL_TEXTURE_2D, run.texture ? run.texture : white);
+        std::size_t firstindex = static_cast<std::size_t>(run.firstvertex) / 4 * 6;
+        glDrawElements(GL_TRIANGLES, run.vertexcount / 4 * 6, GL_UNSIGNED_INT,
+                       reinterpret_cast<void*>(firstindex * sizeof(GLuint)));
+    }
+}
+
+void maketarget() {
+    glGenTextures(1, &targettexture);
+    glBindTexture(GL_TEXTURE_2D, targettexture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, targetwidth, targetheight, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, targettexture, 0);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
+        glfailure("frame target set-up", nullptr);
+    glViewport(0, 0, targetwidth, targetheight);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+}
+
 }  // namespace
 
 void glsetup() {
-    program = glCreateProgram();
-    GLuint vs = compile(GL_VERTEX_SHADER, vertexsource), fs = compile(GL_FRAGMENT_SHADER, fragmentsource);
-    glAttachShader(program, vs);
-    glAttachShader(program, fs);
-    glLinkProgram(program);
-    GLint ok = 0;
-    glGetProgramiv(program, GL_LINK_STATUS, &ok);
-    if (!ok) {
-        char log[1024] = {};
-        glGetProgramInfoLog(program, sizeof log, nullptr, log);
-        glfailure("shader linking", log);
-    }
-    glDeleteShader(vs);
-    glDeleteShader(fs);
-    glUseProgram(program);
-    sizeuniform = glGetUniformLocation(program, "targetsize");
-    glUniform1i(glGetUniformLocation(program, "picture"), 0);
+    if (!GLEW_ARB_vertex_program || !GLEW_ARB_fragment_program)
+        glfailure("set-up", "the driver offers no ARB vertex and fragment programs");
+    glGenProgramsARB(2, programs);
+    loadprogram(GL_VERTEX_PROGRAM_ARB, programs[0], vertexsource);
+    loadprogram(GL_FRAGMENT_PROGRAM_ARB, programs[1], fragmentsource);
 
-    glGenVertexArrays(1, &vao);
-    glBindVertexArray(vao);
     glGenBuffers(1, &vbo);
     glGenBuffers(1, &ebo);
     glBindBuffer(GL_ARRAY_BUFFER, vbo);
@@ -136,7 +153,6 @@ void glsetup() {
     glActiveTexture(GL_TEXTURE0);
 
     glGenFramebuffers(1, &framebuffer);
-    glGenTextures(1, &targettexture);
 }
 
 unsigned maketexture(const unsigned char* rgba, int width, int height) {
@@ -151,54 +167,35 @@ unsigned maketexture(const unsigned char* rgba, int width, int height) {
     return texture;
 }
 
-void resizetarget(int width, int height) {
-    if (width < 1) width = 1;
-    if (height < 1) height = 1;
-    targetwidth = width, targetheight = height;
-    glBindTexture(GL_TEXTURE_2D, targettexture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, targettexture, 0);
-    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
-        glfailure("frame target set-up", nullptr);
-    glViewport(0, 0, width, height);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
+void settargetsize(int width, int height) {
+    targetwidth = width < 1 ? 1 : width;
+    targetheight = height < 1 ? 1 : height;
+    if (targettexture) {
+        // Deleted while its framebuffer is bound, so that the attachment lets go of its storage.
+        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        glDeleteTextures(1, &targettexture);
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    }
+    targettexture = 0;
 }
 
-void drawrecord(const FrameRecord& record) {
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    glViewport(0, 0, targetwidth, targetheight);
-    if (record.cleared) {
-        const Rgba& c = record.clearcolour;
-        glClearColor(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
-    if (record.vertices.empty()) return;
-    glUseProgram(program);
-    glUniform2f(sizeuniform, static_cast<float>(targetwidth), static_cast<float>(targetheight));
-    glBindVertexArray(vao);
-    coverquads(static_cast<std::size_t>(record.quadcount()));
-    glBindBuffer(GL_ARRAY_BUFFER, vbo);
-    glBufferData(GL_ARRAY_BUFFER, record.vertices.size() * sizeof(Vertex), record.vertices.data(), GL_STREAM_DRAW);
-    for (const Run& run : record.runs) {
-        if (run.vertexcount == 0) continue;
-        glBindTexture(GL_TEXTURE_2D, run.texture ? run.texture : white);
-        std::size_t firstindex = static_cast<std::size_t>(run.firstvertex) / 4 * 6;
-        glDrawElements(GL_TRIANGLES, run.vertexcount / 4 * 6, GL_UNSIGNED_INT,
-                       reinterpret_cast<void*>(firstindex * sizeof(GLuint)));
-    }
+void drawinwindow(const FrameRecord& record) {
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    drawquads(record);
 }
 
-void presenttarget(int drawablewidth, int drawableheight) {
+void drawintarget(const FrameRecord& record) {
+    if (!targettexture) maketarget();
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    drawquads(record);
+}
+
+void showtarget(int drawablewidth, int drawableheight) {
     glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     bool samesize = drawablewidth == targetwidth && drawableheight == targetheight;
     glBlitFramebuffer(0, 0, targetwidth, targetheight, 0, 0, drawablewidth, drawableheight,
                       GL_COLOR_BUFFER_BIT, samesize ? GL_NEAREST : GL_LINEAR);
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
 }
 
 }  // namespace sdlbackend

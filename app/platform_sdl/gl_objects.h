@@ -1,6 +1,7 @@
-// The GL objects behind the renderer: one shader program, the vertex arrays, a white texture for
-// plain quads, textures made from RGBA pixels, and the offscreen frame target that keeps the
-// picture between frames. Needs a current OpenGL 3.3 core context.
+// The GL objects behind the renderer: one vertex and one fragment program, the vertex buffers, a
+// white texture for plain quads, textures made from RGBA pixels, and the offscreen frame target,
+// made only when the picture must be kept outside the window. Needs a current OpenGL
+// compatibility context with framebuffer objects and ARB vertex and fragment programs.
 #pragma once
 
 #include "app/platform_sdl/frame_record.h"
@@ -9,8 +10,9 @@ namespace sdlbackend {
 
 void glsetup();                                  // once, after the context is made current
 unsigned maketexture(const unsigned char* rgba, int width, int height);  // linear filtering
-void resizetarget(int width, int height);        // the frame target at the window's size, black
-void drawrecord(const FrameRecord& record);      // into the frame target: its clear, then its runs
-void presenttarget(int drawablewidth, int drawableheight);  // the target onto the window's back buffer
+void settargetsize(int width, int height);       // the window's size; drops the frame target if made
+void drawinwindow(const FrameRecord& record);    // into the back buffer: its clear, then its runs
+void drawintarget(const FrameRecord& record);    // the same into the frame target, made black first
+void showtarget(int drawablewidth, int drawableheight);  // the frame target onto the back buffer
 
 }  // namespace sdlbackend

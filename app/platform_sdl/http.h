@@ -3,7 +3,6 @@
 
 namespace sdlbackend {
 
-void starthttp();  // libcurl's global state, once
-void stophttp();
+void stophttp();  // at the end: libcurl's global state, if a request ever set it up
 
 }  // namespace sdlbackend

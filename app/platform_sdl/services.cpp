@@ -37,7 +37,6 @@ void startservices() {
     sdlbackend::startwindow();
     SDL_StartTextInput();
     sdlbackend::startaudio();
-    sdlbackend::starthttp();
 }
 
 void openaddress(const std::string& address) {

@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "app/platform.h"
 #include "app/platform_sdl/batch.h"
@@ -23,7 +26,7 @@ std::string title = "Nubo";
 int width = 1200, height = 720;
 bool opened = false;        // the program has opened the window
 bool visible = false;
-bool mustpresent = false;   // the window does not show the frame target yet
+bool mustpresent = false;   // the window does not show the picture yet
 int swapinterval = -1;
 
 [[noreturn]] void windowfailure(const char* what) {
@@ -31,12 +34,25 @@ int swapinterval = -1;
     std::exit(1);
 }
 
+// Start-up frees much among blocks still in use (decoded pictures, glyph bitmaps, the shader
+// compiler's scratch) and the C library keeps those pages; once the first frame is up, they go back.
+void returnfreememory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
 void present() {
     int dw = 0, dh = 0;
     SDL_GL_GetDrawableSize(window, &dw, &dh);
-    sdlbackend::presenttarget(dw, dh);
+    sdlbackend::batchpresent(dw, dh);
     SDL_GL_SwapWindow(window);
     mustpresent = false;
+    static bool settled = false;
+    if (!settled) {
+        settled = true;
+        returnfreememory();
+    }
 }
 
 }  // namespace
@@ -44,12 +60,10 @@ void present() {
 namespace sdlbackend {
 
 void startwindow() {
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-#ifdef __APPLE__
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_FLAGS, SDL_GL_CONTEXT_FORWARD_COMPATIBLE_FLAG);
-#endif
+    // A compatibility context: the renderer's ARB programs exist only there (see gl_objects.cpp).
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
@@ -60,7 +74,7 @@ void startwindow() {
                               SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
     if (!window) windowfailure("cannot create a window");
     context = SDL_GL_CreateContext(window);
-    if (!context) windowfailure("cannot create an OpenGL 3.3 context");
+    if (!context) windowfailure("cannot create an OpenGL context");
     if (SDL_GL_MakeCurrent(window, context) != 0) windowfailure("cannot use the OpenGL context");
     glewExperimental = GL_TRUE;
     GLenum status = glewInit();

@@ -1,4 +1,4 @@
-// The floor of our stack: SDL2 + an OpenGL 3.3 core context (GLEW) opening Nubo's window and
+// The floor of our stack: SDL2 + an OpenGL compatibility context (GLEW) opening Nubo's window and
 // showing an empty cleared frame every 30 ms, nothing else. What measure.sh reports for it is the
 // cost of the window, the GL driver and the frame pace alone; Nubo's figures above it are ours.
 #include <GL/glew.h>
@@ -13,9 +13,9 @@ int main(int, char**) {
         return 1;
     }
     // The same context Nubo asks for, so both pay for the same driver set-up.
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);

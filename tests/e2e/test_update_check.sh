@@ -16,8 +16,8 @@ mkdir -p "$E2E_WORK/site"
 printf '309\r\nnotes about the release\r\n' > "$E2E_WORK/site/nuborelease.txt"
 "$E2E_PY" -m http.server "$PORT" --bind 127.0.0.1 --directory "$E2E_WORK/site" \
     > "$E2E_WORK/server.log" 2>&1 &
-SERVER=$!
-trap 'kill $SERVER 2>/dev/null' EXIT
+E2E_PIDS+=($!)                     # stopped by the library's clean-up with the apps
+E2E_NAMES[$!]=server
 for _ in $(seq 50); do
     (exec 3<>/dev/tcp/127.0.0.1/"$PORT") 2>/dev/null && break
     sleep 0.1

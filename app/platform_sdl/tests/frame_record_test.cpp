@@ -92,3 +92,19 @@ TEST(FrameRecord, ResetKeepsStorage) {
     EXPECT_TRUE(f.empty());
     EXPECT_EQ(f.vertices.capacity(), capacity);
 }
+
+TEST(FrameRecord, AppendedOverlayKeepsItsRunsAfterThePicture) {
+    FrameRecord picture, overlay;
+    picture.clear(grey);
+    picture.addtextured(7, 0, 0, 5, 5, 0, 0, 1, 1, red);
+    overlay.addrect(1, 1, 2, 2, red);
+    overlay.addtextured(8, 3, 3, 4, 4, 0, 0, 1, 1, red);
+    picture.append(overlay);
+    EXPECT_TRUE(picture.cleared);
+    ASSERT_EQ(picture.vertices.size(), 12u);
+    EXPECT_EQ(picture.vertices[4].x, 1);
+    ASSERT_EQ(picture.runs.size(), 2u);
+    EXPECT_EQ(picture.runs[1].texture, 8u);
+    EXPECT_EQ(picture.runs[1].firstvertex, 4);
+    EXPECT_EQ(picture.runs[1].vertexcount, 8);
+}
