@@ -6,6 +6,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <string>
 #include <thread>
 
@@ -34,7 +36,8 @@ struct OneShotServer {
         if (listener >= 0) close(listener);
     }
 
-    void serve(const std::string& answer) {
+    // Answers after `delay`; a client that gives up meanwhile is not an error here.
+    void serve(const std::string& answer, std::chrono::milliseconds delay = std::chrono::milliseconds(0)) {
         int c = accept(listener, nullptr, nullptr);
         if (c < 0) return;
         char buffer[4096];
@@ -43,6 +46,7 @@ struct OneShotServer {
             if (n <= 0) break;
             request.append(buffer, static_cast<std::size_t>(n));
         }
+        std::this_thread::sleep_for(delay);
         std::size_t sent = 0;
         while (sent < answer.size()) {
             ssize_t n = write(c, answer.data() + sent, answer.size() - sent);
@@ -65,6 +69,47 @@ TEST(HttpGet, BodyOfALocalServerAsLines) {
     EXPECT_TRUE(plat::endofstream(s));
     plat::closestream(s);
     EXPECT_EQ(server.request.rfind("GET /nuborelease.txt HTTP/1.0\r\n", 0), 0u) << server.request;
+}
+
+std::string get(OneShotServer& server) {
+    plat::Stream s = plat::httpget("127.0.0.1:" + std::to_string(server.port), "/nuborelease.txt");
+    if (!plat::isopen(s)) return "(no stream)";
+    std::string first = plat::readline(s);
+    plat::closestream(s);
+    return first;
+}
+
+TEST(HttpGet, SlowSilentHugeAndBinaryAnswers) {
+    std::signal(SIGPIPE, SIG_IGN);  // the server writes on after the reader has hung up
+    using std::chrono::milliseconds;
+    struct Case {
+        const char* name;
+        std::string answer;
+        milliseconds delay;
+        std::string first;
+    };
+    const std::string huge = "HTTP/1.0 200 OK\r\n\r\n309" + std::string(20 * 1024 * 1024, 'x');
+    const Case cases[] = {
+        {"a second late", "HTTP/1.0 200 OK\r\n\r\n309\n", milliseconds(1000), "309"},
+        {"past the read timeout", "HTTP/1.0 200 OK\r\n\r\n309\n", milliseconds(6000), "(no stream)"},
+        {"20 MB without a line break, cut at the size bound", huge, milliseconds(0), "309" + std::string(65533, 'x')},
+        {"binary", std::string("HTTP/1.0 200 OK\r\n\r\n3\0" "09\xff\n", 25), milliseconds(0), "3"},
+        {"an error page", "HTTP/1.0 404 Not Found\r\n\r\n<html>\n", milliseconds(0), "<html>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OneShotServer server;
+        ASSERT_GT(server.port, 0);
+        std::thread serving([&] { server.serve(c.answer, c.delay); });
+        EXPECT_EQ(get(server), c.first);
+        serving.join();
+    }
+}
+
+TEST(HttpGet, NoStreamFromAServerThatNeverAnswers) {
+    OneShotServer server;  // listens, but nobody accepts or answers
+    ASSERT_GT(server.port, 0);
+    EXPECT_EQ(get(server), "(no stream)");
 }
 
 TEST(HttpGet, NoStreamWhenNobodyListens) {
