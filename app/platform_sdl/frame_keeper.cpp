@@ -1,7 +1,8 @@
 // Frames that clear replace the picture's record; frames drawn over the picture extend it while it
-// stays within the vertex limit. Either way the target is not touched, and present draws the record.
-// Past the limit, the picture is drawn into the target once and later frames go over it there,
-// until a frame clears again. Always: `described` or `targetcurrent`.
+// stays within the vertex limit and the run of such frames is short. Either way the target is not
+// touched, and present draws the record. Past either limit, the picture is drawn into the target
+// once and later frames go over it there, until a frame clears again. Always: `described` or
+// `targetcurrent`.
 #include "app/platform_sdl/frame_keeper.h"
 
 #include <utility>
@@ -13,6 +14,7 @@ void FrameKeeper::resize(int w, int h) {
     surfaces.settarget(w, h);
     frame.reset();
     picture.clear(Rgba{0, 0, 0, 255});
+    over = 0;
     described = true;
     targetcurrent = false;
     comparable = false;
@@ -43,11 +45,13 @@ bool FrameKeeper::render() {
     }
     if (frame.cleared) {
         std::swap(frame, picture);
+        over = 0;
         described = true;
         targetcurrent = false;
         comparable = true;
-    } else if (described && picture.vertices.size() + frame.vertices.size() <= maxvertices) {
+    } else if (described && over < maxover && picture.vertices.size() + frame.vertices.size() <= maxvertices) {
         picture.append(frame);
+        over++;
         targetcurrent = false;
         comparable = false;
     } else {

@@ -24,8 +24,11 @@ struct FrameSurfaces {
 
 class FrameKeeper {
 public:
-    explicit FrameKeeper(FrameSurfaces& surfaces, std::size_t maxvertices = std::size_t{1} << 20)
-        : surfaces(surfaces), maxvertices(maxvertices) {}
+    // A picture is kept as a record while it is a cleared frame with at most `maxover` frames
+    // drawn over it (a message, a farewell image); a longer run, like the editor drawn over the
+    // board every pass, goes through the target, so a pass costs its own drawing and not the run's.
+    explicit FrameKeeper(FrameSurfaces& surfaces, std::size_t maxvertices = std::size_t{1} << 20, int maxover = 2)
+        : surfaces(surfaces), maxvertices(maxvertices), maxover(maxover) {}
 
     void resize(int width, int height);  // a new size: the picture becomes black
     FrameRecord& collected() { return frame; }  // quads of the frame being drawn
@@ -40,6 +43,8 @@ private:
 
     FrameSurfaces& surfaces;
     std::size_t maxvertices;
+    int maxover;
+    int over = 0;  // frames drawn over the picture's cleared frame in its record
     int width = 0, height = 0;
     FrameRecord frame;
     FrameRecord picture;         // starts with a clear; what is on screen while `described`

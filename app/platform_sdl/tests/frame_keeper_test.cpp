@@ -139,6 +139,29 @@ TEST_F(FrameKeeperTest, PictureBeyondTheLimitGoesThroughTheTargetUntilTheNextCle
     EXPECT_FALSE(s.windowreliedonoldcontent);
 }
 
+TEST_F(FrameKeeperTest, ALongRunOfFramesDrawnOverGoesThroughTheTarget) {
+    k.resize(100, 50);
+    k.collected().clear(grey);
+    addquads(k.collected(), {1});
+    k.render();
+    for (float x = 2; x <= 3; x++) {
+        addquads(k.collected(), {x});
+        k.render();
+    }
+    EXPECT_FALSE(s.targetmade);
+    addquads(k.collected(), {4});  // the third frame drawn over: the run is long
+    k.render();
+    EXPECT_TRUE(s.targetmade);
+    const int draws = s.targetdraws;
+    for (float x = 5; x <= 9; x++) {
+        addquads(k.collected(), {x});
+        k.render();
+    }
+    EXPECT_EQ(s.targetdraws, draws + 5);  // each pass draws only itself
+    EXPECT_EQ(shown(), picture(150, {1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_FALSE(s.windowreliedonoldcontent);
+}
+
 TEST_F(FrameKeeperTest, OverfullFrameIsRenderedInParts) {
     k.resize(100, 50);
     k.collected().clear(grey);
