@@ -35,8 +35,8 @@ void aprifinestra() {
     maxverticale = schermoy / 48;
 }
 
-}  // namespace
 
+// The marker files: settings, window size and columns.
 void leggimarcatori() {
     schermox = 1200;
     schermoy = 720;
@@ -66,6 +66,8 @@ void leggimarcatori() {
         attesaf = 30;
     }
 }
+
+}  // namespace
 
 void startup() {
     resetall();

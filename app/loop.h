@@ -15,7 +15,4 @@ void shutdown();
 // Restores every program-wide variable to its value before start-up.
 void resetall();
 
-// The marker files: settings, window size and columns as start-up reads them.
-void leggimarcatori();
-
 }  // namespace nubo
