@@ -1,5 +1,5 @@
 // The 2D batcher: drawing calls collect quads here; a shown frame renders them in one upload and
-// one draw call per texture run (see frame_keeper.h for where the picture is kept).
+// a few draw calls (see draw_order.h for their order, frame_keeper.h for where the picture is kept).
 #pragma once
 
 #include "app/platform_sdl/frame_record.h"

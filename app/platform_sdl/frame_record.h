@@ -1,7 +1,7 @@
 // What has been drawn since the frame target was last updated, as data: a possible clear, then
-// quads in runs that share one texture. The renderer turns a record into one vertex upload and
-// one draw call per run; two records that start with the same clear and hold the same quads make
-// the same picture, which lets an unchanged frame skip rendering.
+// quads in runs that share one texture. The renderer draws a record with one vertex upload and a
+// few draw calls (draw_order.h); two records that start with the same clear and hold the same
+// quads make the same picture, which lets an unchanged frame skip rendering.
 #pragma once
 
 #include <cstdint>

@@ -1,9 +1,13 @@
 // OpenGL compatibility context with ARB assembly programs rather than GLSL: once it has compiled
 // GLSL, Mesa keeps several megabytes of compiler state (its built-in functions) for the rest of the
-// run, and the assembly path needs none of it. The vertex program turns pixels into clip
-// space; the fragment program multiplies each vertex colour by its texture sample (or by white for
-// plain quads). Frames are drawn into the window's back buffer; the frame target, a framebuffer
-// object with an RGBA8 colour texture blitted to the window, exists only while it is needed.
+// run, and the assembly path needs none of it. The vertex program turns pixels into clip space.
+// Two fragment programs: plain quads take their vertex colour, textured quads multiply it by their
+// texture sample; a software renderer runs the sampling for every pixel of a quad, so plain quads,
+// most of a board's area, skip it. Opaque plain quads are drawn without blending (their colour at
+// alpha 1 blended over anything is the colour itself). A record is drawn in the order draw_order
+// plans, a few draw calls rather than one per change of texture. Frames are drawn into the window's
+// back buffer; the frame target, a framebuffer object with an RGBA8 colour texture blitted to the
+// window, exists only while it is needed.
 #include "app/platform_sdl/gl_objects.h"
 
 #include <GL/glew.h>
@@ -13,6 +17,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+
+#include "app/platform_sdl/draw_order.h"
 
 namespace sdlbackend {
 
@@ -25,32 +31,37 @@ MAD result.position.xy, vertex.attrib[0], target, target.zwzw;
 MOV result.position.zw, {0, 0, 0, 1};
 MOV result.texcoord[0], vertex.attrib[1];
 MOV result.color, vertex.attrib[2];
-MOV result.texcoord[1], vertex.attrib[3];
 END
 )";
 
-// texcoord[1].x: 1 for textured quads, 0 for plain ones (the sample is replaced by white).
-const char* fragmentsource = R"(!!ARBfp1.0
+const char* plainsource = R"(!!ARBfp1.0
+MOV result.color, fragment.color;
+END
+)";
+
+const char* texturedsource = R"(!!ARBfp1.0
 TEMP sample;
 TEX sample, fragment.texcoord[0], texture[0], 2D;
-LRP sample, fragment.texcoord[1].x, sample, {1, 1, 1, 1};
 MUL result.color, fragment.color, sample;
 END
 )";
 
-GLuint programs[2] = {};  // vertex, fragment
-GLuint vbo = 0, ebo = 0, white = 0;
+GLuint vertexprogram = 0, plainprogram = 0, texturedprogram = 0;
+GLuint vbo = 0, ebo = 0;
 GLuint framebuffer = 0, targettexture = 0;
 int targetwidth = 0, targetheight = 0;
 std::size_t indexedquads = 0;  // quads the index buffer covers
 std::vector<GLuint> indices;
+DrawPlanner planner;
 
 [[noreturn]] void glfailure(const char* what, const char* log) {
     std::fprintf(stderr, "nubo platform: OpenGL %s failed%s%s\n", what, log ? ": " : "", log ? log : "");
     std::exit(1);
 }
 
-void loadprogram(GLenum kind, GLuint id, const char* source) {
+GLuint loadprogram(GLenum kind, const char* source) {
+    GLuint id = 0;
+    glGenProgramsARB(1, &id);
     glBindProgramARB(kind, id);
     glProgramStringARB(kind, GL_PROGRAM_FORMAT_ASCII_ARB, static_cast<GLsizei>(std::strlen(source)), source);
     GLint errorat = -1;
@@ -59,6 +70,7 @@ void loadprogram(GLenum kind, GLuint id, const char* source) {
         glfailure(kind == GL_VERTEX_PROGRAM_ARB ? "vertex program" : "fragment program",
                   reinterpret_cast<const char*>(glGetString(GL_PROGRAM_ERROR_STRING_ARB)));
     glEnable(kind);
+    return id;
 }
 
 // Quads are drawn as two triangles each from a shared index list that grows when a frame holds
@@ -79,6 +91,32 @@ void coverquads(std::size_t quads) {
     std::vector<GLuint>().swap(indices);
 }
 
+// The GL state batches are drawn with; only what changes from one batch to the next is set.
+struct BatchState {
+    bool set = false;
+    bool textured = false, blended = false;
+    unsigned texture = 0;
+};
+
+void drawbatch(const Batch& batch, BatchState& state) {
+    bool textured = batch.kind == QuadKind::textured, blended = batch.kind != QuadKind::opaque;
+    if (!state.set || textured != state.textured)
+        glBindProgramARB(GL_FRAGMENT_PROGRAM_ARB, textured ? texturedprogram : plainprogram);
+    if (!state.set || blended != state.blended) {
+        if (blended)
+            glEnable(GL_BLEND);
+        else
+            glDisable(GL_BLEND);
+    }
+    if (textured && batch.texture != state.texture) glBindTexture(GL_TEXTURE_2D, batch.texture);
+    state.set = true;
+    state.textured = textured, state.blended = blended;
+    if (textured) state.texture = batch.texture;
+    std::size_t firstindex = static_cast<std::size_t>(batch.firstquad) * 6;
+    glDrawElements(GL_TRIANGLES, batch.quadcount * 6, GL_UNSIGNED_INT,
+                   reinterpret_cast<void*>(firstindex * sizeof(GLuint)));
+}
+
 // The record into the bound framebuffer, which has the window's size.
 void drawquads(const FrameRecord& record) {
     glViewport(0, 0, targetwidth, targetheight);
@@ -88,18 +126,15 @@ void drawquads(const FrameRecord& record) {
         glClear(GL_COLOR_BUFFER_BIT);
     }
     if (record.vertices.empty()) return;
+    const DrawPlan& plan = planner.plan(record, targetwidth, targetheight);
+    if (plan.vertices.empty()) return;
     glProgramLocalParameter4fARB(GL_VERTEX_PROGRAM_ARB, 0, 2.0f / static_cast<float>(targetwidth),
                                  -2.0f / static_cast<float>(targetheight), -1.0f, 1.0f);
-    coverquads(static_cast<std::size_t>(record.quadcount()));
+    coverquads(plan.vertices.size() / 4);
     glBindBuffer(GL_ARRAY_BUFFER, vbo);
-    glBufferData(GL_ARRAY_BUFFER, record.vertices.size() * sizeof(Vertex), record.vertices.data(), GL_STREAM_DRAW);
-    for (const Run& run : record.runs) {
-        if (run.vertexcount == 0) continue;
-        glBindTexture(GL_TEXTURE_2D, run.texture ? run.texture : white);
-        std::size_t firstindex = static_cast<std::size_t>(run.firstvertex) / 4 * 6;
-        glDrawElements(GL_TRIANGLES, run.vertexcount / 4 * 6, GL_UNSIGNED_INT,
-                       reinterpret_cast<void*>(firstindex * sizeof(GLuint)));
-    }
+    glBufferData(GL_ARRAY_BUFFER, plan.vertices.size() * sizeof(Vertex), plan.vertices.data(), GL_STREAM_DRAW);
+    BatchState state;
+    for (const Batch& batch : plan.batches) drawbatch(batch, state);
 }
 
 void maketarget() {
@@ -122,9 +157,9 @@ void maketarget() {
 void glsetup() {
     if (!GLEW_ARB_vertex_program || !GLEW_ARB_fragment_program)
         glfailure("set-up", "the driver offers no ARB vertex and fragment programs");
-    glGenProgramsARB(2, programs);
-    loadprogram(GL_VERTEX_PROGRAM_ARB, programs[0], vertexsource);
-    loadprogram(GL_FRAGMENT_PROGRAM_ARB, programs[1], fragmentsource);
+    vertexprogram = loadprogram(GL_VERTEX_PROGRAM_ARB, vertexsource);
+    plainprogram = loadprogram(GL_FRAGMENT_PROGRAM_ARB, plainsource);
+    texturedprogram = loadprogram(GL_FRAGMENT_PROGRAM_ARB, texturedsource);
 
     glGenBuffers(1, &vbo);
     glGenBuffers(1, &ebo);
@@ -137,14 +172,9 @@ void glsetup() {
     glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(Vertex, u)));
     glEnableVertexAttribArray(2);
     glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride, reinterpret_cast<void*>(offsetof(Vertex, colour)));
-    glEnableVertexAttribArray(3);
-    glVertexAttribPointer(3, 1, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(Vertex, textured)));
     coverquads(1);
 
-    const unsigned char opaquewhite[4] = {255, 255, 255, 255};
-    white = maketexture(opaquewhite, 1, 1);
-
-    // Alpha blending always: with alpha 1 and opaque pixels it is the same as drawing solid.
+    // Alpha blending for all but opaque plain quads (switched per batch).
     glEnable(GL_BLEND);
     glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_DEPTH_TEST);

@@ -1,6 +1,6 @@
-// The GL objects behind the renderer: one vertex and one fragment program, the vertex buffers, a
-// white texture for plain quads, textures made from RGBA pixels, and the offscreen frame target,
-// made only when the picture must be kept outside the window. Needs a current OpenGL
+// The GL objects behind the renderer: a vertex program, fragment programs for plain and for
+// textured quads, the vertex buffers, textures made from RGBA pixels, and the offscreen frame
+// target, made only when the picture must be kept outside the window. Needs a current OpenGL
 // compatibility context with framebuffer objects and ARB vertex and fragment programs.
 #pragma once
 
